@@ -1,0 +1,16 @@
+# GoogleTest: an installed package when there is one for this toolchain, else the sources that Debian's
+# googletest package puts in /usr/src (the cross build compiles them with MinGW-w64).
+find_package(GTest CONFIG QUIET)
+if(NOT GTest_FOUND)
+  set(GOOGLETEST_SOURCE_DIR "/usr/src/googletest" CACHE PATH "GoogleTest sources to build with the project")
+  if(NOT EXISTS "${GOOGLETEST_SOURCE_DIR}/CMakeLists.txt")
+    message(FATAL_ERROR "GoogleTest not found: install it or set GOOGLETEST_SOURCE_DIR")
+  endif()
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  add_subdirectory("${GOOGLETEST_SOURCE_DIR}" "${PROJECT_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+  if(NOT TARGET GTest::gtest_main)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+  endif()
+endif()
