@@ -11,6 +11,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 ZELVANTO_BUILD_PACKAGES=(cmake make g++ googletest libgtest-dev mingw-w64 g++-mingw-w64-x86-64
                          binutils-mingw-w64-x86-64)
 ZELVANTO_WINE_PACKAGES=(wine wine64 fonts-wine fonts-dejavu-core fonts-liberation2 xvfb xauth)
+# Screenshots of the headless game.
+ZELVANTO_PLAY_PACKAGES=(imagemagick)
 
 say() { printf '== %s\n' "$*"; }
 
