@@ -49,7 +49,8 @@ struct CreatedWindow {
     HMENU menu = nullptr;
 };
 
-// Records every window this thread creates while it lives.
+// Records every window this thread creates while it lives. Wine makes windows of its own too (the
+// first window of a process brings the input method's), so tests look at the classes they create.
 class CreationRecorder {
 public:
     CreationRecorder()
@@ -64,6 +65,18 @@ public:
     }
     CreationRecorder(const CreationRecorder&) = delete;
     CreationRecorder& operator=(const CreationRecorder&) = delete;
+
+    // The windows whose class name starts with the prefix (compared without case, as Win32 does).
+    std::vector<CreatedWindow> OfClass(const std::wstring& prefix) const
+    {
+        std::vector<CreatedWindow> found;
+        for (const CreatedWindow& window : windows) {
+            if (window.className.size() >= prefix.size() &&
+                _wcsnicmp(window.className.c_str(), prefix.c_str(), prefix.size()) == 0)
+                found.push_back(window);
+        }
+        return found;
+    }
 
     std::vector<CreatedWindow> windows;
 
