@@ -198,6 +198,21 @@ TEST_F(LabelTest, WithoutAParentWindowCountsAsCreated)
     EXPECT_EQ(label->hwnd, nullptr);
 }
 
+TEST_F(LabelTest, RepaintingLeaksNoGdiObject)
+{
+    Kestrum::FontDescription font("Arial", 16);
+    label->font = &font;
+    ShowForm({label.get()});
+    const int roomBefore = TestSupport::GdiObjectRoom();
+
+    for (int round = 0; round < 500; ++round) {
+        InvalidateRect(label->hwnd, nullptr, TRUE);
+        UpdateWindow(label->hwnd);
+    }
+
+    EXPECT_EQ(TestSupport::GdiObjectRoom(), roomBefore);
+}
+
 // ---- Image ----
 
 class ImageTest : public ControlsTest::FormHost {
@@ -385,6 +400,19 @@ TEST_F(ImageTest, OwnsItsPicture)
 
     image.reset();
     EXPECT_EQ(TestSupport::GdiObjectRoom(), roomWithPicture + 1) << "the destructor deletes the last one";
+}
+
+TEST_F(ImageTest, RepaintingLeaksNoGdiObject)
+{
+    ShowImage(IDB_TEST_PICTURE);
+    const int roomBefore = TestSupport::GdiObjectRoom();
+
+    for (int round = 0; round < 500; ++round) {
+        InvalidateRect(image->hwnd, nullptr, TRUE);
+        UpdateWindow(image->hwnd);
+    }
+
+    EXPECT_EQ(TestSupport::GdiObjectRoom(), roomBefore);
 }
 
 TEST_F(ImageTest, WithoutAParentWindowStaysUncreatedUntilItCanBeMade)
