@@ -144,9 +144,20 @@ CellControl* MakeLink(FormAbout& form, const std::string& address, int left)
     return link;
 }
 
+// The owner may be gone already when a box is deleted at the end of the program.
+void ReleaseOwner(FormAbout& form)
+{
+    Form* owner = form.ownerForm;
+    if (!IsRegistered(owner))
+        return;
+    owner->ownedForm = nullptr;
+    owner->SetEnabled(true);
+}
+
 // A box deleted while it is still open closes the ordinary way first, while its controls are alive: the
-// owner gets its input back, and no control window outlives its element.
-void CloseOpenWindow(FormAbout& form)
+// owner gets its input back, and no control window outlives its element. A box that was never opened
+// gives the owner back as well.
+void CloseBeforeDeletion(FormAbout& form)
 {
     if (form.hwnd != nullptr && !form.destroyed) {
         SendMessageW(form.hwnd, WM_CLOSE, 0, 0);
@@ -154,6 +165,8 @@ void CloseOpenWindow(FormAbout& form)
             DestroyWindow(form.hwnd);
     }
     form.created = false;
+    if (IsRegistered(form.ownerForm) && form.ownerForm->ownedForm == &form)
+        ReleaseOwner(form);
 }
 
 }  // namespace
@@ -193,7 +206,7 @@ FormAbout::FormAbout(Form* owner)
 
 FormAbout::~FormAbout()
 {
-    CloseOpenWindow(*this);
+    CloseBeforeDeletion(*this);
     delete bannerPanel;
     delete noticeLabel;
     delete bannerImage;
@@ -210,7 +223,11 @@ FormAbout::~FormAbout()
 
 void FormAbout::OnShown()
 {
-    // Acts only on a created form; the first showing happens inside Create and keeps the outer size.
+    // SW_SHOWNA sends WM_SHOWWINDOW also to a window that is already visible, as the opener's ShowWindow
+    // after Create does: that changes nothing on the screen, so the box keeps its outer size. The first
+    // showing happens inside Create, before the form counts as created, where SetClientSize does nothing.
+    if (IsWindowVisible(hwnd))
+        return;
     SetClientSize(kFormWidth, kFormHeight);
 }
 
@@ -260,11 +277,7 @@ void FormAbout::BuildControls()
 
 bool FormAbout::OnFormClosing()
 {
-    // The owner may be gone already when the box is deleted at the end of the program.
-    if (IsRegistered(ownerForm)) {
-        ownerForm->ownedForm = nullptr;
-        ownerForm->SetEnabled(true);
-    }
+    ReleaseOwner(*this);
     return true;
 }
 
