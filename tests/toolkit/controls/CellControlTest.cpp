@@ -315,6 +315,7 @@ TEST_F(CellPicture, RepaintingLeaksNoGdiObject)
     cell->marker = true;
     ShowPicture(1, "Ag");
     cell->font = nullptr;  // the own font is made and deleted on every paint
+    cell->SetBackColor(kPaper);
     cell->Redraw();
     TestSupport::PumpMessages();
     const int roomBefore = TestSupport::GdiObjectRoom();

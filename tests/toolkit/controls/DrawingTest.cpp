@@ -4,9 +4,11 @@
 #include "tests/gui/Canvas.h"
 #include "tests/gui/GdiObjectCounter.h"
 #include "tests/gui/TestBitmaps.h"
+#include "tests/toolkit/controls/ControlsTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace {
@@ -366,6 +368,64 @@ TEST(LoadBitmapFile, MissingFileGivesNull)
 {
     const std::string path = TestSupport::TemporaryFilePath("ZelvantoNoSuchPicture.bmp");
     EXPECT_EQ(Drawing::LoadBitmapFile(path), nullptr);
+}
+
+// ---- Paint on a window ----
+
+class DrawingOnWindow : public ControlsTest::FormHost {};
+
+TEST_F(DrawingOnWindow, BeginPaintsTheOwnersWindowAndValidatesIt)
+{
+    ShowForm();
+    InvalidateRect(form->hwnd, nullptr, TRUE);
+
+    Drawing drawing(form.get());
+    drawing.Begin();
+    ASSERT_NE(drawing.dc, nullptr);
+    EXPECT_FALSE(drawing.adopted);
+    EXPECT_FALSE(GetUpdateRect(form->hwnd, nullptr, FALSE));
+    drawing.FillRectangle(0, 0, 41, 31, kRed);
+    drawing.End();
+
+    EXPECT_EQ(drawing.dc, nullptr);
+    EXPECT_TRUE(Canvas(form->hwnd).IsUniform(RECT{0, 0, 40, 30}, kRed));
+}
+
+TEST_F(DrawingOnWindow, EndTwiceAndTheDestructorEndThePaintOnce)
+{
+    ShowForm();
+    InvalidateRect(form->hwnd, nullptr, TRUE);
+    auto drawing = std::make_unique<Drawing>(form.get());
+    drawing->Begin();
+    const HDC paintDc = drawing->dc;
+    drawing->End();
+
+    // The window DCs come from a cache: the test's own DC is the paint's, now released, so a second
+    // EndPaint would release it under the test.
+    HDC own = GetDC(form->hwnd);
+    ASSERT_EQ(own, paintDc) << "the DC cache hands out another DC; this test needs the same one";
+    drawing->End();
+    drawing.reset();
+
+    EXPECT_EQ(ReleaseDC(form->hwnd, own), 1);
+}
+
+TEST_F(DrawingOnWindow, AnAdoptedDcStaysTheLenders)
+{
+    ShowForm();
+    InvalidateRect(form->hwnd, nullptr, TRUE);
+    HDC lent = GetDC(form->hwnd);
+    auto drawing = std::make_unique<Drawing>(form.get());
+
+    drawing->Adopt(lent);
+    drawing->FillRectangle(0, 0, 41, 31, kBlue);
+    drawing->End();
+    EXPECT_EQ(drawing->dc, nullptr);
+    EXPECT_FALSE(drawing->adopted);
+    drawing.reset();
+
+    EXPECT_TRUE(GetUpdateRect(form->hwnd, nullptr, FALSE)) << "no paint was begun or ended";
+    EXPECT_EQ(ReleaseDC(form->hwnd, lent), 1);
 }
 
 // ---- GDI hygiene ----

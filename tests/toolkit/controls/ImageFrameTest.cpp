@@ -198,6 +198,7 @@ TEST_F(ImageFrameTest, WithoutStripPaintsOnlyTheBackgroundAndRaisesPaint)
 TEST_F(ImageFrameTest, RepaintingLeaksNoGdiObject)
 {
     ShowForm({frame.get()});
+    frame->SetBackColor(kPanelColor);
     const int roomBefore = TestSupport::GdiObjectRoom();
 
     for (int round = 0; round < 500; ++round) {
