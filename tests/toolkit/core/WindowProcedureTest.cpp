@@ -606,7 +606,7 @@ TEST(WindowProcedureActivation, ActivationOfAFormThatIsNotInFrontOnlyDeactivates
 
 TEST(WindowProcedureActivation, ActivatingAnOwnerBringsItsOwnedFormToTheFront)
 {
-    GTEST_SKIP() << "Under Wine in Xvfb (no window manager), activating the owned form from inside the "
-                    "owner's WM_ACTIVATE starts an activation ping-pong between the two windows, driven by X "
-                    "focus events, that ends with the owner in front";
+    GTEST_SKIP() << "Wine sends the owner its WM_ACTIVATE (WA_INACTIVE) while the owner is still the foreground "
+                    "window, so the rule, which does not read wParam, activates the owner again and repeats "
+                    "SetWindowPos on the owned form until Wine stops the recursion with the owner in front";
 }
