@@ -606,7 +606,7 @@ TEST(WindowProcedureActivation, ActivationOfAFormThatIsNotInFrontOnlyDeactivates
 
 TEST(WindowProcedureActivation, ActivatingAnOwnerBringsItsOwnedFormToTheFront)
 {
-    GTEST_SKIP() << "Wine sends the owner its WM_ACTIVATE (WA_INACTIVE) while the owner is still the foreground "
-                    "window, so the rule, which does not read wParam, activates the owner again and repeats "
-                    "SetWindowPos on the owned form until Wine stops the recursion with the owner in front";
+    GTEST_SKIP() << "Under Wine, SetWindowPos on the owned form from inside the owner's WM_ACTIVATE brings the "
+                    "owner a new WM_ACTIVATE while the owner is still the foreground window, so the rule runs "
+                    "again and again and the owned form is never activated; the owner ends in front";
 }
