@@ -66,14 +66,24 @@ map_fonts() {
   wine reg add "$key" /v "Arial" /t REG_SZ /d "Liberation Sans" /f >/dev/null
 }
 
+# The tests run every window inside one Wine virtual desktop: top-level windows are then no X windows,
+# so no window manager is needed and closing a window does not wait for one (two seconds per window
+# on a bare X server otherwise).
+use_virtual_desktop() {
+  wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default /f >/dev/null
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1280x1024 /f >/dev/null
+}
+
 prepare_wineprefix() {
-  [ -f "$WINEPREFIX/.zelvanto-ready" ] && return 0
+  local marker="$WINEPREFIX/.zelvanto-ready-v2"
+  [ -f "$marker" ] && return 0
   say "preparing the Wine prefix $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1
   map_fonts
+  [ "${1:-}" = desktop ] && use_virtual_desktop
   wineserver -w
-  touch "$WINEPREFIX/.zelvanto-ready"
+  touch "$marker"
 }
 
 # Starts this prefix's Wine (a persistent server and the system processes) with its output going
