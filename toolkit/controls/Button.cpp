@@ -66,6 +66,7 @@ void Button::Create()
         savedWndProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ElementWndProc)));
     } else {
+        // Failures are not reported; the error is only consumed.
         GetLastError();
     }
     // Also after a failure: the button then counts as created, with no window.

@@ -16,8 +16,8 @@ PanelChildren::PanelChildren(GUIElement* container) : Child(container)
 
 PanelChildren::~PanelChildren()
 {
-    // The system face brush is shared and must not be deleted; DeleteObject refuses stock objects, and
-    // GetSysColorBrush's brushes are such objects.
+    // When the last answer was the system face brush, DeleteObject leaves it alone: system colour brushes
+    // cannot be deleted.
     if (childBrush != nullptr)
         DeleteObject(childBrush);
 }
@@ -70,8 +70,10 @@ void PanelChildren::Create()
     HWND parentWindow = parent != nullptr ? parent->hwnd : nullptr;
     hwnd = CreateWindowExW(extendedStyle, className.c_str(), text.c_str(), style, x, y, width, height, parentWindow,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    // Failures are not reported; the error is only consumed.
     if (hwnd == nullptr)
         GetLastError();
+    // The class record must not point at a name that dies with this call.
     windowClass.lpszClassName = nullptr;
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);

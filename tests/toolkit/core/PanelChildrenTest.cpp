@@ -189,10 +189,14 @@ TEST_F(PanelOnForm, PanelWithoutColourAnswersWithTheFaceBrushAndLeavesTheDcAlone
     HDC dc = GetDC(panel.hwnd);
     SetBkColor(dc, RGB(1, 2, 3));
 
-    HBRUSH brush = AskColour(panel, nullptr, dc);
+    // The second answer releases the first; the shared face brush must survive that.
+    for (int answer = 0; answer < 2; ++answer) {
+        HBRUSH brush = AskColour(panel, nullptr, dc);
 
-    EXPECT_EQ(brush, GetSysColorBrush(COLOR_BTNFACE));
-    EXPECT_EQ(GetBkColor(dc), RGB(1, 2, 3));
+        EXPECT_EQ(brush, GetSysColorBrush(COLOR_BTNFACE)) << answer;
+        EXPECT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH)) << answer;
+        EXPECT_EQ(GetBkColor(dc), RGB(1, 2, 3)) << answer;
+    }
     ReleaseDC(panel.hwnd, dc);
 }
 
