@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -114,9 +115,16 @@ TEST_F(CellControlTest, CentresOneLineVertically)
 }
 
 struct TextAlignmentCase {
+    const char* name;
     int alignment;
     UINT format;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const TextAlignmentCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
 
 class CellTextAlignment : public CellControlTest, public ::testing::WithParamInterface<TextAlignmentCase> {};
 
@@ -131,8 +139,11 @@ TEST_P(CellTextAlignment, FollowsTheAlignmentCode)
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, CellTextAlignment,
-                         ::testing::Values(TextAlignmentCase{0, DT_LEFT}, TextAlignmentCase{1, DT_RIGHT},
-                                           TextAlignmentCase{2, DT_CENTER}, TextAlignmentCase{7, DT_LEFT}));
+                         ::testing::Values(TextAlignmentCase{"Left", 0, DT_LEFT},
+                                           TextAlignmentCase{"Right", 1, DT_RIGHT},
+                                           TextAlignmentCase{"Centre", 2, DT_CENTER},
+                                           TextAlignmentCase{"Seven", 7, DT_LEFT}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CellControlTest, TextAlignmentPutsTheInkAtTheEdges)
 {
@@ -211,9 +222,16 @@ protected:
 };
 
 struct PictureAlignmentCase {
+    const char* name;
     int alignment;
     int left;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const PictureAlignmentCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
 
 class CellPictureAlignment : public CellPicture, public ::testing::WithParamInterface<PictureAlignmentCase> {};
 
@@ -232,8 +250,10 @@ TEST_P(CellPictureAlignment, PlacesThePicture)
 
 // Right: 120 - 8 - 3; centre: (120 - 8) / 2; anything else: 3 from the left.
 INSTANTIATE_TEST_SUITE_P(Codes, CellPictureAlignment,
-                         ::testing::Values(PictureAlignmentCase{0, 3}, PictureAlignmentCase{1, 109},
-                                           PictureAlignmentCase{2, 56}, PictureAlignmentCase{-1, 3}));
+                         ::testing::Values(PictureAlignmentCase{"Left", 0, 3}, PictureAlignmentCase{"Right", 1, 109},
+                                           PictureAlignmentCase{"Centre", 2, 56},
+                                           PictureAlignmentCase{"MinusOne", -1, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CellPicture, PictureIsDrawnOverTheTextAtItsGivenSize)
 {

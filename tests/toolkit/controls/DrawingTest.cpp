@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -68,9 +69,16 @@ protected:
 // ---- WriteText ----
 
 struct AlignmentCase {
+    const char* name;
     int alignment;
     const char* where;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const AlignmentCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
 
 class WriteTextAlignment : public DrawingOnCanvas, public ::testing::WithParamInterface<AlignmentCase> {};
 
@@ -100,9 +108,10 @@ TEST_P(WriteTextAlignment, PlacesTheTextInItsRectangle)
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, WriteTextAlignment,
-                         ::testing::Values(AlignmentCase{0, "left"}, AlignmentCase{1, "right"},
-                                           AlignmentCase{2, "centre"}, AlignmentCase{3, "left"},
-                                           AlignmentCase{-1, "left"}));
+                         ::testing::Values(AlignmentCase{"Left", 0, "left"}, AlignmentCase{"Right", 1, "right"},
+                                           AlignmentCase{"Centre", 2, "centre"}, AlignmentCase{"Three", 3, "left"},
+                                           AlignmentCase{"MinusOne", -1, "left"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DrawingOnCanvas, WriteTextClipsToItsRectangle)
 {

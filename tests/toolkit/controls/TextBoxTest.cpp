@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -39,6 +40,12 @@ struct StyleCase {
     DWORD style;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const StyleCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
+
 class TextBoxComputeStyle : public ::testing::TestWithParam<StyleCase> {};
 
 TEST_P(TextBoxComputeStyle, FollowsTheFlags)
@@ -52,49 +59,50 @@ TEST_P(TextBoxComputeStyle, FollowsTheFlags)
 INSTANTIATE_TEST_SUITE_P(
     Flags, TextBoxComputeStyle,
     ::testing::Values(
-        StyleCase{"defaults", [](TextBox&) {}, kDefault},
-        StyleCase{"no border", [](TextBox& b) { b.border = false; }, kBase | ES_AUTOHSCROLL},
-        StyleCase{"disabled", [](TextBox& b) { b.enabled = false; }, kDefault | WS_DISABLED},
-        StyleCase{"scroll bars",
+        StyleCase{"Defaults", [](TextBox&) {}, kDefault},
+        StyleCase{"NoBorder", [](TextBox& b) { b.border = false; }, kBase | ES_AUTOHSCROLL},
+        StyleCase{"Disabled", [](TextBox& b) { b.enabled = false; }, kDefault | WS_DISABLED},
+        StyleCase{"ScrollBars",
                   [](TextBox& b) {
                       b.horizontalScroll = true;
                       b.verticalScroll = true;
                   },
                   kDefault | WS_HSCROLL | WS_VSCROLL},
-        StyleCase{"numbers only", [](TextBox& b) { b.numbersOnly = true; }, kDefault | ES_NUMBER},
-        StyleCase{"multi-line", [](TextBox& b) { b.multiline = true; }, kDefault | kMultiline},
-        StyleCase{"multi-line wrapping",
+        StyleCase{"NumbersOnly", [](TextBox& b) { b.numbersOnly = true; }, kDefault | ES_NUMBER},
+        StyleCase{"MultiLine", [](TextBox& b) { b.multiline = true; }, kDefault | kMultiline},
+        StyleCase{"MultiLineWrapping",
                   [](TextBox& b) {
                       b.multiline = true;
                       b.wordWrap = true;
                   },
                   kBase | WS_BORDER | kMultiline},
-        StyleCase{"wrapping needs multi-line", [](TextBox& b) { b.wordWrap = true; }, kDefault},
-        StyleCase{"read-only", [](TextBox& b) { b.readOnly = true; }, kDefault | ES_READONLY},
-        StyleCase{"lower case", [](TextBox& b) { b.lowerCase = true; }, kDefault | ES_LOWERCASE},
-        StyleCase{"upper case", [](TextBox& b) { b.upperCase = true; }, kDefault | ES_UPPERCASE},
-        StyleCase{"upper wins over lower",
+        StyleCase{"WrappingNeedsMultiLine", [](TextBox& b) { b.wordWrap = true; }, kDefault},
+        StyleCase{"ReadOnly", [](TextBox& b) { b.readOnly = true; }, kDefault | ES_READONLY},
+        StyleCase{"LowerCase", [](TextBox& b) { b.lowerCase = true; }, kDefault | ES_LOWERCASE},
+        StyleCase{"UpperCase", [](TextBox& b) { b.upperCase = true; }, kDefault | ES_UPPERCASE},
+        StyleCase{"UpperWinsOverLower",
                   [](TextBox& b) {
                       b.upperCase = true;
                       b.lowerCase = true;
                   },
                   kDefault | ES_UPPERCASE},
-        StyleCase{"right", [](TextBox& b) { b.alignRight = true; }, kDefault | ES_RIGHT},
-        StyleCase{"centre", [](TextBox& b) { b.alignCenter = true; }, kDefault | ES_CENTER},
-        StyleCase{"right wins over centre",
+        StyleCase{"Right", [](TextBox& b) { b.alignRight = true; }, kDefault | ES_RIGHT},
+        StyleCase{"Centre", [](TextBox& b) { b.alignCenter = true; }, kDefault | ES_CENTER},
+        StyleCase{"RightWinsOverCentre",
                   [](TextBox& b) {
                       b.alignRight = true;
                       b.alignCenter = true;
                   },
                   kDefault | ES_RIGHT},
-        StyleCase{"password is no style", [](TextBox& b) { b.password = true; }, kDefault},
-        StyleCase{"the About box's description",
+        StyleCase{"PasswordIsNoStyle", [](TextBox& b) { b.password = true; }, kDefault},
+        StyleCase{"AboutBoxDescription",
                   [](TextBox& b) {
                       b.multiline = true;
                       b.readOnly = true;
                       b.verticalScroll = true;
                   },
-                  kDefault | WS_VSCROLL | kMultiline | ES_READONLY}));
+                  kDefault | WS_VSCROLL | kMultiline | ES_READONLY}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The live control ----
 
