@@ -70,7 +70,16 @@ Form::~Form()
         created = false;
         DestroyWindow(hwnd);
     }
+    UnregisterOwnClass();
     ForgetForm(this);
+}
+
+// Every form registers a class of its own. Kept after the form is gone, each About box ever opened would
+// cost a class atom and, under Wine, a copy of the class icons; the class brush goes with the class.
+void Form::UnregisterOwnClass()
+{
+    if (!className.empty())
+        UnregisterClassW(className.c_str(), hInstance);
 }
 
 void Form::Create()
@@ -78,7 +87,7 @@ void Form::Create()
     if (created)
         return;
     std::wstring title = text;
-    std::wstring className = L"Window" + NumberWideText(nextControlId);
+    className = L"Window" + NumberWideText(nextControlId);
     id = ++nextControlId;
 
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
@@ -121,8 +130,6 @@ void Form::Create()
 
     hwnd = CreateWindowExW(extendedStyle, className.c_str(), title.c_str(), style, x, y, width, height, nullptr,
                            nullptr, hInstance, nullptr);
-    // The class record must not point at a name that dies with this call.
-    windowClass.lpszClassName = nullptr;
     if (mainWindow == nullptr)
         mainWindow = hwnd;
     OnCreated(hwnd);

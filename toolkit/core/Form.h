@@ -5,6 +5,8 @@
 
 #include "toolkit/core/GUIElement.h"
 
+#include <string>
+
 namespace Kestrum {
 
 class Form : public GUIElement {
@@ -35,6 +37,11 @@ public:
     // The caption icon in use. Icons from LoadIconW are shared by the system, so nothing releases it.
     HICON iconHandle = nullptr;
     int iconId = 0;
+    // The name of the class that Create registered; the destructor unregisters it.
+    std::wstring className;
+
+private:
+    void UnregisterOwnClass();
 };
 
 }  // namespace Kestrum

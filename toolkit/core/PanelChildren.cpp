@@ -20,6 +20,10 @@ PanelChildren::~PanelChildren()
     // cannot be deleted.
     if (childBrush != nullptr)
         DeleteObject(childBrush);
+    // Each panel registers a class of its own, as forms do. While the panel's window still exists the
+    // call fails and the class stays: harmless, and only when a panel dies before its window.
+    if (!className.empty())
+        UnregisterClassW(className.c_str(), windowClass.hInstance);
 }
 
 HBRUSH PanelChildren::OnControlColor(HDC controlDc)
@@ -42,7 +46,7 @@ void PanelChildren::Create()
 {
     if (created)
         return;
-    std::wstring className = L"PanelChildren" + NumberWideText(nextControlId);
+    className = L"PanelChildren" + NumberWideText(nextControlId);
     id = ++nextControlId;
 
     windowClass.style = CS_DBLCLKS;
@@ -52,7 +56,7 @@ void PanelChildren::Create()
     windowClass.hInstance = parent != nullptr ? parent->hInstance : nullptr;
     windowClass.hIcon = nullptr;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    // A class brush lives as long as its class, which is never unregistered.
+    // A class brush lives as long as its class: unregistering the class deletes it.
     windowClass.hbrBackground = backColor == kNoColor ? GetSysColorBrush(COLOR_BTNFACE) : CreateSolidBrush(backColor);
     windowClass.lpszMenuName = nullptr;
     windowClass.lpszClassName = className.c_str();
@@ -73,8 +77,6 @@ void PanelChildren::Create()
     // Failures are not reported; the error is only consumed.
     if (hwnd == nullptr)
         GetLastError();
-    // The class record must not point at a name that dies with this call.
-    windowClass.lpszClassName = nullptr;
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
     created = true;

@@ -5,6 +5,8 @@
 
 #include "toolkit/core/Child.h"
 
+#include <string>
+
 namespace Kestrum {
 
 class PanelChildren : public Child {
@@ -19,6 +21,8 @@ public:
     bool tabStop = true;
     // The brush last handed to a child control; owned, and replaced on every colour request.
     HBRUSH childBrush = nullptr;
+    // The name of the class that Create registered; the destructor unregisters it.
+    std::wstring className;
 };
 
 }  // namespace Kestrum

@@ -238,7 +238,8 @@ TEST_F(PanelOnForm, EachColourAnswerDeletesThePreviousBrush)
     DestroyWindow(panel->hwnd);
     const int roomBeforeDeletion = TestSupport::GdiObjectRoom();
     panel.reset();
-    EXPECT_EQ(TestSupport::GdiObjectRoom(), roomBeforeDeletion + 1);
+    // The last answer's brush, and the class's background brush, which goes with the class.
+    EXPECT_EQ(TestSupport::GdiObjectRoom(), roomBeforeDeletion + 2);
 }
 
 TEST_F(PanelOnForm, ChildControlsPaintOnThePanelsColour)
