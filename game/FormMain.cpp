@@ -430,10 +430,7 @@ void FormMain::OnCommand(GUIElement* sender)
 
 void FormMain::ShowAbout()
 {
-    if (aboutForm != nullptr) {
-        Kestrum::disposeList.push_back(aboutForm);
-        aboutForm = nullptr;
-    }
+    ReleaseAboutForm();
     aboutForm = new Kestrum::FormAbout(this);
     aboutForm->bannerResourceId = IDB_ABOUT_BANNER;
     aboutForm->bannerWidth = 164;
@@ -446,6 +443,21 @@ void FormMain::ShowAbout()
         aboutForm->Create();
     ShowWindow(aboutForm->hwnd, SW_SHOWNA);
     aboutForm->visible = true;
+}
+
+// A closed About box still holds its fonts and its controls' entries in the registry; kept until the
+// program ends, every "Info" press would cost three GDI objects. Its window is gone by the time "Info"
+// can be pressed again (the box disables this form while it is open), so it is deleted at once; one
+// whose window somehow still exists waits for the end of the message loop instead.
+void FormMain::ReleaseAboutForm()
+{
+    if (aboutForm == nullptr)
+        return;
+    if (aboutForm->hwnd != nullptr && IsWindow(aboutForm->hwnd))
+        Kestrum::disposeList.push_back(aboutForm);
+    else
+        delete aboutForm;
+    aboutForm = nullptr;
 }
 
 void FormMain::ToggleGame()

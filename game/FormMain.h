@@ -98,6 +98,7 @@ private:
     void BuildLetterCells();
     void BuildLetterButtons();
     void DeleteControls();
+    void ReleaseAboutForm();
 };
 
 // The program's main form: the first FormMain constructed. The menu forwarder falls back on it.
