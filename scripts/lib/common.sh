@@ -64,6 +64,10 @@ map_fonts() {
   local key='HKCU\Software\Wine\Fonts\Replacements'
   wine reg add "$key" /v "Lucida Console" /t REG_SZ /d "DejaVu Sans Mono" /f >/dev/null
   wine reg add "$key" /v "Arial" /t REG_SZ /d "Liberation Sans" /f >/dev/null
+  # The caption buttons' symbols come from Wine's own Marlett, which this Wine finds only in the prefix.
+  local marlett=/usr/share/wine/fonts/marlett.ttf
+  [ -f "$marlett" ] && cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
+  return 0
 }
 
 # The tests run every window inside one Wine virtual desktop: top-level windows are then no X windows,
@@ -75,7 +79,7 @@ use_virtual_desktop() {
 }
 
 prepare_wineprefix() {
-  local marker="$WINEPREFIX/.zelvanto-ready-v2"
+  local marker="$WINEPREFIX/.zelvanto-ready-v3"
   [ -f "$marker" ] && return 0
   say "preparing the Wine prefix $WINEPREFIX"
   mkdir -p "$WINEPREFIX"

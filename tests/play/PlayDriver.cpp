@@ -1,6 +1,7 @@
 // Drives the running game from outside, for scripts/play: "wait" returns once the game's window is up
-// and has handled its start-up messages (painted); "close" asks the window to close and answers Yes to
-// the game's own exit question. Exit code 0 on success, 1 when the game did not do its part in time.
+// and has handled its start-up messages (painted); "info" presses the game's "Info" button and waits
+// for the About box; "close" asks the window to close and answers Yes to the game's own exit question.
+// Exit code 0 on success, 1 when the game did not do its part in time.
 
 #include "support/Win32.h"
 
@@ -80,6 +81,34 @@ int WaitUntilPainted()
     return idle == 0 ? 0 : 1;
 }
 
+HWND FindChildButton(HWND window, const wchar_t* caption)
+{
+    return FindWindowExW(window, nullptr, L"Button", caption);
+}
+
+int OpenAbout()
+{
+    const HWND window = WaitForGameWindow();
+    const HWND info = window != nullptr ? FindChildButton(window, L"Info") : nullptr;
+    if (info == nullptr)
+        return 1;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    PostMessageW(info, BM_CLICK, 0, 0);
+    for (int poll = 0; poll < kMaxPolls; ++poll) {
+        if (HWND about = FindTopLevel(L"Window", L"Info...", processId)) {
+            const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
+            if (process != nullptr) {
+                WaitForInputIdle(process, kPollMilliseconds * kMaxPolls);
+                CloseHandle(process);
+            }
+            return IsWindowVisible(about) ? 0 : 1;
+        }
+        Sleep(kPollMilliseconds);
+    }
+    return 1;
+}
+
 int CloseThroughExitQuestion()
 {
     const HWND window = WaitForGameWindow();
@@ -111,8 +140,10 @@ int main(int argc, char** argv)
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "wait")
         return WaitUntilPainted();
+    if (command == "info")
+        return OpenAbout();
     if (command == "close")
         return CloseThroughExitQuestion();
-    std::fprintf(stderr, "usage: PlayDriver wait|close\n");
+    std::fprintf(stderr, "usage: PlayDriver wait|info|close\n");
     return 2;
 }
