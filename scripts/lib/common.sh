@@ -83,10 +83,12 @@ prepare_wineprefix() {
   [ -f "$marker" ] && return 0
   say "preparing the Wine prefix $WINEPREFIX"
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  map_fonts
-  [ "${1:-}" = desktop ] && use_virtual_desktop
-  wineserver -w
+  # Nothing that Wine starts here may hold on to the caller's output: CTest would wait for it forever.
+  {
+    wineboot -i
+    map_fonts
+    if [ "${1:-}" = desktop ]; then use_virtual_desktop; fi
+  } </dev/null >/dev/null 2>&1
   touch "$marker"
 }
 

@@ -3,8 +3,7 @@
 #include "support/FontDescription.h"
 #include "support/TextHelpers.h"
 #include "toolkit/controls/Drawing.h"
-#include "toolkit/core/ElementRegistry.h"
-#include "toolkit/core/WindowProcedure.h"
+#include "toolkit/controls/StandardControl.h"
 
 namespace Kestrum {
 
@@ -55,24 +54,14 @@ void Button::Create()
 {
     if (created)
         return;
-    id = ++nextControlId;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (ownerDraw ? BS_OWNERDRAW : BS_PUSHBUTTON);
     if (!enabled)
         style |= WS_DISABLED;
-    HWND parentWindow = parent != nullptr ? parent->hwnd : nullptr;
-    hwnd = CreateWindowExW(0, L"Button", text.c_str(), style, x, y, width, height, parentWindow,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    if (hwnd != nullptr) {
-        savedWndProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ElementWndProc)));
-    } else {
-        // Failures are not reported; the error is only consumed.
-        GetLastError();
-    }
+    CreateControlWindow(*this, 0, L"Button", style);
+    SubclassControl(*this);
     // Also after a failure: the button then counts as created, with no window.
     created = true;
-    if (font != nullptr)
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font->GetFontHandle()), TRUE);
+    ApplyControlFont(*this);
 }
 
 int Button::DrawPicture(Drawing& drawing, const RECT& item, bool)

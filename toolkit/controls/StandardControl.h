@@ -1,7 +1,7 @@
 #pragma once
-// The creation steps that the classes wrapping a standard Win32 control (labels, pictures, text boxes)
-// share: the control id, the child window in the parent's window, the subclassing into the toolkit's
-// window procedure and the element's font.
+// The creation steps that the classes wrapping a standard Win32 control (buttons, labels, pictures, text
+// boxes) share: the control id, the child window in the parent's window, the subclassing into the
+// toolkit's window procedure and the element's font.
 
 #include "support/Win32.h"
 
