@@ -138,13 +138,22 @@ void GameRules::NewWord()
         display.ShowCell(cell, cell < length);
     }
     lives = kLives;
+    tried.fill(false);
     display.ShowFrame(lives, 0);
     for (int letter = 0; letter < GameDisplay::kLetterButtons; ++letter)
         display.EnableLetter(letter, true);
 }
 
+bool GameRules::CanPlay(int letter) const
+{
+    return running && lives > 0 && letter >= 0 && letter < GameDisplay::kLetterButtons && !tried[letter];
+}
+
 void GameRules::GuessLetter(int letter)
 {
+    if (!CanPlay(letter))
+        return;
+    tried[letter] = true;
     const std::string comparison = ComparisonForm(word);
     const std::string caption = display.LetterCaption(letter);
     const char guessed = caption.empty() ? '\0' : caption[0];

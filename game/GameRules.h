@@ -6,6 +6,7 @@
 #include "game/GameDisplay.h"
 #include "game/WordTable.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -42,12 +43,16 @@ private:
     void WinGame();
     static std::string ComparisonForm(const std::string& word);
     static bool IsDrawable(const std::string& line);
+    bool CanPlay(int letter) const;
 
     GameDisplay& display;
     WordTable wordTable;
     std::vector<int> drawableRows;
     std::vector<bool> drawn;
     std::vector<int> usedRows;
+    // Letters played in the current game. Their buttons are disabled, but a disabled button can still
+    // be sent a click, and a letter must count once, and only while a game is on.
+    std::array<bool, GameDisplay::kLetterButtons> tried{};
     std::string word;
     int lives = 0;
     bool running = false;

@@ -285,3 +285,26 @@ TEST_F(ShippedGame, EveryWordOfTheTableCanBeWon)
     }
     EXPECT_EQ(display.score, "487");
 }
+
+TEST(GuessLetter, CountsOnlyOnceAndOnlyDuringAGame)
+{
+    RecordingDisplay display;
+    GameRules rules(display);
+    rules.SetWordTable({"header", "cane;;;"});
+    rules.GuessLetter(Letter('X'));
+    EXPECT_TRUE(display.log.empty()) << "no game yet";
+
+    rules.ToggleGame();
+    rules.GuessLetter(Letter('X'));
+    rules.GuessLetter(Letter('X'));
+    rules.GuessLetter(-1);
+    rules.GuessLetter(26);
+    EXPECT_EQ(rules.Lives(), 5);
+    EXPECT_EQ(display.beeps, 1);
+
+    rules.ToggleGame();  // abandon
+    display.log.clear();
+    rules.GuessLetter(Letter('Y'));
+    EXPECT_TRUE(display.log.empty()) << "after the game";
+    EXPECT_EQ(rules.Lives(), 5);
+}
