@@ -12,7 +12,8 @@
 namespace {
 
 constexpr DWORD kPollMilliseconds = 50;
-constexpr int kMaxPolls = 1200;  // one minute
+// Three minutes: the first start in a new Wine prefix builds its font cache, slow on a busy machine.
+constexpr int kMaxPolls = 3600;
 
 struct Search {
     const wchar_t* classPrefix;
