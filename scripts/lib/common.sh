@@ -78,6 +78,12 @@ use_virtual_desktop() {
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1280x1024 /f >/dev/null
 }
 
+# Waits until the Wine that preparing the prefix started has ended: it ran without the display that the
+# game and the tests use, and a later start must not reuse its processes.
+finish_wine_preparation() {
+  wineserver -w
+}
+
 prepare_wineprefix() {
   local marker="$WINEPREFIX/.zelvanto-ready-v3"
   [ -f "$marker" ] && return 0
